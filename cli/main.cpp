@@ -19,7 +19,7 @@ RunRecord run(const CliOptions& options)
     try {
         calculate(record.cells, record.chart, record.chart, options.separator, record.progress);
     } catch (const CalculationError& e) {
-        record.error = reportedText(e.what());
+        record.error = reportedText(e.message());
     }
     return record;
 }

@@ -1,13 +1,19 @@
 #pragma once
 
-#include <stdexcept>
+#include <exception>
 #include <string>
 
 // Every failure of the calculate command. The message is the text the user
-// sees, before reportedText() adds its full stop.
-class CalculationError : public std::runtime_error {
+// sees, before reportedText() adds its full stop; it may quote a cell text
+// with a NUL in it, so it is kept whole rather than as a C string.
+class CalculationError : public std::exception {
 public:
-    using std::runtime_error::runtime_error;
+    explicit CalculationError(std::string message) : text(std::move(message)) {}
+    const std::string& message() const noexcept { return text; }
+    const char* what() const noexcept override { return text.c_str(); }
+
+private:
+    std::string text;
 };
 
 namespace messages {
