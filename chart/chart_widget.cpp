@@ -76,6 +76,11 @@ ViewRange ChartWidget::viewRange() const
     return manualView_ ? *manualView_ : autoScaledView(content_.series);
 }
 
+PlotMapping ChartWidget::plotMapping() const
+{
+    return currentLayout().mapping();
+}
+
 QImage ChartWidget::renderToImage() const
 {
     const qreal ratio = devicePixelRatioF();

@@ -3,6 +3,7 @@
 #include "chart_content.h"
 #include "chart_layout.h"
 #include "chart_sink.h"
+#include "plot_mapping.h"
 #include "view_range.h"
 
 #include <QImage>
@@ -33,6 +34,8 @@ public:
 
     // What the plot shows: the zoomed or scrolled view, else the data's extent.
     ViewRange viewRange() const;
+    // How data coordinates map to the widget's pixels at its size and view.
+    PlotMapping plotMapping() const;
 
     // The chart as on screen at the widget's size, without a rubber band in
     // progress. Works on a widget that was never shown.
