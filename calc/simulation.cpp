@@ -8,13 +8,19 @@
 
 namespace {
 
+// Kept out of line so that the stores below stay cheap enough to inline.
+[[noreturn, gnu::noinline, gnu::cold]] void overflowFault()
+{
+    throw CalculationError(messages::overflow);
+}
+
 // Rounds an extended result to float as a store does; beyond the float range
 // the store overflows.
-float store(Extended value)
+inline float store(Extended value)
 {
     const float stored = static_cast<float>(value);
-    if (std::isinf(stored))
-        throw CalculationError(messages::overflow);
+    if (std::isinf(stored)) [[unlikely]]
+        overflowFault();
     return stored;
 }
 
