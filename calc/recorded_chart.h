@@ -7,16 +7,16 @@
 
 #include "chart_sink.h"
 
-struct ChartPoint {
+struct RecordedPoint {
     double x = 0, y = 0;
     Colour colour = 0;
-    bool operator==(const ChartPoint&) const = default;
+    bool operator==(const RecordedPoint&) const = default;
 };
 
 // The chart and label as plain data, for the command-line tool and the tests.
 class RecordedChart : public ChartSink, public LabelSink {
 public:
-    std::array<std::vector<ChartPoint>, series::count> series;
+    std::array<std::vector<RecordedPoint>, series::count> series;
     std::array<std::string, 2> title{chartTitle, ""};
     std::string label = initialLabel;
 
@@ -26,7 +26,7 @@ public:
     {
         auto& points = series[index];
         const auto after = std::upper_bound(points.begin(), points.end(), x,
-                                            [](double value, const ChartPoint& p) { return value < p.x; });
+                                            [](double value, const RecordedPoint& p) { return value < p.x; });
         points.insert(after, {x, y, colour});
     }
 

@@ -40,7 +40,7 @@ QByteArray textOutput(const RunRecord& run)
 QByteArray csvOutput(const RunRecord& run)
 {
     QByteArray out = "t,y\n";
-    for (const ChartPoint& p : run.chart.series[series::response])
+    for (const RecordedPoint& p : run.chart.series[series::response])
         out += shortest(p.x) + "," + shortest(p.y) + "\n";
     return out;
 }
@@ -54,7 +54,7 @@ QByteArray jsonOutput(const RunRecord& run)
     QJsonArray allSeries;
     for (const auto& points : run.chart.series) {
         QJsonArray seriesPoints;
-        for (const ChartPoint& p : points)
+        for (const RecordedPoint& p : points)
             seriesPoints.append(QJsonArray{p.x, p.y, colourName(p.colour)});
         allSeries.append(seriesPoints);
     }

@@ -1,10 +1,12 @@
 // stepresponse-cli: the window's calculate command on the command line.
 
+#include <QApplication>
 #include <QStringList>
 #include <cstdio>
 
 #include "calculate.h"
 #include "calculation_error.h"
+#include "chart_picture.h"
 #include "cli_options.h"
 #include "cli_output.h"
 
@@ -41,6 +43,15 @@ int main(int argc, char** argv)
     }
 
     const RunRecord record = run(options);
+    if (options.pngFile) {
+        // The picture needs no display: draw offscreen.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication application(argc, argv);
+        if (!writeChartPicture(record.chart, options.separator, options.pngSize, *options.pngFile)) {
+            std::fprintf(stderr, "stepresponse-cli: cannot write %s\n", qPrintable(*options.pngFile));
+            return 1;
+        }
+    }
     switch (options.format) {
     case OutputFormat::text: write(stdout, textOutput(record)); break;
     case OutputFormat::csv: write(stdout, csvOutput(record)); break;

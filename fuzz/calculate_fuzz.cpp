@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(isKnownError(e.message(), cells), "unknown error %s", e.what());
     }
     for (const auto& points : chart.series)
-        for (const ChartPoint& p : points)
+        for (const RecordedPoint& p : points)
             FUZZ_CHECK(std::isfinite(p.x) && std::isfinite(p.y), "point (%g, %g)", p.x, p.y);
     for (const auto& value : {progress.upper, progress.lower, progress.settlingTime, progress.endTime})
         FUZZ_CHECK(!value || std::isfinite(*value), "result %g", double(*value));

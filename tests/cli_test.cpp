@@ -5,7 +5,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QImage>
 #include <QProcess>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -133,6 +135,36 @@ TEST(Cli, UsageErrorsExitWithTwoAndOneLine)
         EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
         EXPECT_TRUE(run.out.isEmpty());
     }
+}
+
+TEST(Cli, WritesTheChartAsAPicture)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("chart.png");
+    const CliRun run = runCli({"--separator", ",", "--a0", "1", "--a1", "3", "--a2", "3", "--a3", "1", "--b3", "1",
+                               "--png", file});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QImage image(file);
+    ASSERT_EQ(image.size(), QSize(673, 425));
+    EXPECT_EQ(image.pixelColor(image.width() / 2, 2), QColor(Qt::white));
+    int green = 0, red = 0, blue = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            green += c == QColor(0, 0x80, 0);
+            red += c == QColor(0xFF, 0, 0);
+            blue += c == QColor(0, 0, 0xFF);
+        }
+    EXPECT_GT(green, 300);
+    EXPECT_GT(red, 300);
+    EXPECT_GT(blue, 100);
+
+    const CliRun small = runCli({"--png", file, "--size", "320x200"});
+    EXPECT_EQ(small.exitCode, 0);
+    EXPECT_EQ(QImage(file).size(), QSize(320, 200));
+
+    const CliRun unwritable = runCli({"--png", dir.filePath("missing/chart.png")});
+    EXPECT_EQ(unwritable.exitCode, 1);
 }
 
 } // namespace

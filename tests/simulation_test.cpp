@@ -20,7 +20,7 @@ struct Outcome {
     SimulationResult progress;
     std::optional<std::string> error;
 
-    const std::vector<ChartPoint>& response() const { return chart.series[series::response]; }
+    const std::vector<RecordedPoint>& response() const { return chart.series[series::response]; }
 };
 
 // Runs the calculate command on the given cells (the others empty) with the
@@ -91,9 +91,9 @@ TEST_P(ReferenceRun, MatchesToTheLastBit)
     EXPECT_EQ(run.chart.title[1], r.title);
 
     EXPECT_EQ(run.chart.series[series::upperBand],
-              (std::vector<ChartPoint>{{0, r.upper, colours::red}, {r.T, r.upper, colours::red}}));
+              (std::vector<RecordedPoint>{{0, r.upper, colours::red}, {r.T, r.upper, colours::red}}));
     EXPECT_EQ(run.chart.series[series::marker],
-              (std::vector<ChartPoint>{{r.ts, 0, colours::blue}, {r.ts, r.upper, colours::blue}}));
+              (std::vector<RecordedPoint>{{r.ts, 0, colours::blue}, {r.ts, r.upper, colours::blue}}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Independent, ReferenceRun, testing::Values(
