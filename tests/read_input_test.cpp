@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
 #include "calculation_error.h"
@@ -49,6 +50,8 @@ struct StopCase {
     Texts after; // the cells when the error is raised
     const char* message;
 };
+
+void PrintTo(const StopCase& c, std::ostream* out) { *out << c.name; }
 
 class ReadInputStops : public testing::TestWithParam<StopCase> {};
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <map>
 #include <optional>
+#include <ostream>
 
 #include "calculate.h"
 #include "calculation_error.h"
@@ -70,6 +71,8 @@ struct Reference {
     const char* label;
     const char* title;
 };
+
+void PrintTo(const Reference& r, std::ostream* out) { *out << r.name; }
 
 class ReferenceRun : public testing::TestWithParam<Reference> {};
 
@@ -176,6 +179,8 @@ struct FaultCase {
     bool plotIntervalSet, bandSet;
     bool someResponsePoints;
 };
+
+void PrintTo(const FaultCase& f, std::ostream* out) { *out << f.name; }
 
 class Fault : public testing::TestWithParam<FaultCase> {};
 
