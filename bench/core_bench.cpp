@@ -39,6 +39,20 @@ void Calculate(benchmark::State& state)
     reportPerStep(state, steps);
 }
 
+// The longest run the default step allows: t stalls just above 16384.
+void CalculateWorstCase(benchmark::State& state)
+{
+    CellTexts cells;
+    cells.setText(Cell::T, "16384");
+    std::size_t points = 0;
+    for (auto _ : state) {
+        RecordedChart chart;
+        calculate(cells, chart, chart, ',');
+        points = chart.series[series::response].size();
+    }
+    state.counters["points"] = double(points);
+}
+
 // The loop's float arithmetic alone: no input tests, checks or chart calls.
 void BareLoop(benchmark::State& state)
 {
@@ -67,6 +81,7 @@ void BareLoop(benchmark::State& state)
 }
 
 BENCHMARK(Calculate)->Arg(20000)->Arg(2000000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(CalculateWorstCase)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BareLoop)->Arg(20000)->Arg(2000000)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -99,7 +99,12 @@ INSTANTIATE_TEST_SUITE_P(Grammar, RejectedText, testing::Values(
     Rejected{"inf", ','},
     Rejected{"nan", ','},
     Rejected{"١", ','},              // an Arabic-Indic digit
-    Rejected{"1\xef\xbc\x8c" "5", ','} // a full-width comma
+    Rejected{"1\xef\xbc\x8c" "5", ','}, // a full-width comma
+    Rejected{"1\t", ','},
+    Rejected{"1\r\n2", ','},
+    Rejected{"один", ','},
+    Rejected{"1😀", ','},
+    Rejected{"😀", '.'}
 ));
 
 TEST(Conversion, ExponentIsReadUntilItReaches500)
