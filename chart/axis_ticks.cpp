@@ -26,9 +26,11 @@ AxisTicks ticksWithin(const AxisRange& range, double step)
 {
     // Ticks are counted by multiple rather than by adding up steps: a step
     // below the resolution of the values would never advance.
+    if (!std::isfinite(step) || !(step > 0.0))
+        return {step, 0.0, 0};
     const double first = std::ceil(range.min / step - endTolerance);
     const double last = std::floor(range.max / step + endTolerance);
-    if (!std::isfinite(first) || !std::isfinite(last) || !(step > 0.0) || last < first)
+    if (!std::isfinite(first) || !std::isfinite(last) || last < first)
         return {step, 0.0, 0};
     const double count = std::min(last - first + 1.0, maxTickCount);
     return {step, first, static_cast<int>(count)};

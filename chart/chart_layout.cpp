@@ -15,7 +15,7 @@ const QString typicalWidestYLabel = QStringLiteral("-2,0000");
 constexpr int maxFitAttempts = 32;
 
 // The densest 1-2-5 ticks whose labels keep clear of each other: starting
-// from a step of about startSpacing pixels, the step grows until one step
+// from a step of at most startSpacing pixels, the step grows until one step
 // on screen is at least what a label needs.
 template <typename LabelExtent>
 AxisTicks ticksThatFit(const AxisRange& range, double axisPixels, double startSpacing, LabelExtent labelExtent)
@@ -31,15 +31,12 @@ AxisTicks ticksThatFit(const AxisRange& range, double axisPixels, double startSp
     return ticks;
 }
 
-// All labels of an axis share their decimals, so the widest one is the
-// first or the last: the most negative or the largest in magnitude.
 double widestLabel(const AxisTicks& ticks, const QFontMetricsF& metrics, char separator)
 {
-    if (ticks.count == 0)
-        return 0.0;
-    const double first = metrics.horizontalAdvance(tickLabel(ticks.value(0), ticks.step, separator));
-    const double last = metrics.horizontalAdvance(tickLabel(ticks.value(ticks.count - 1), ticks.step, separator));
-    return std::max(first, last);
+    double widest = 0.0;
+    for (int i = 0; i < ticks.count; ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(tickLabel(ticks, i, separator)));
+    return widest;
 }
 
 } // namespace
@@ -64,7 +61,10 @@ ChartLayout layoutChart(QSize size, const QFontMetricsF& metrics, const ViewRang
     const double right = std::round(size.width() - 3.0 * margin);
     const double plotWidth = std::max(1.0, right - left);
     const double xLabelGap = metrics.height();
-    const AxisTicks xTicks = ticksThatFit(view.x, plotWidth, metrics.height(), [&](const AxisTicks& ticks) {
+    // Labels closer than a few characters apart would never fit; starting
+    // there spares measuring a crowd of them.
+    const double xStartSpacing = 3.0 * metrics.height();
+    const AxisTicks xTicks = ticksThatFit(view.x, plotWidth, xStartSpacing, [&](const AxisTicks& ticks) {
         return widestLabel(ticks, metrics, separator) + xLabelGap;
     });
 

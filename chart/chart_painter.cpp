@@ -101,7 +101,7 @@ void paintXAxis(QPainter& painter, const ChartLayout& layout, char separator)
         const double value = layout.xTicks.value(i);
         const double x = mapping.toPixel(value, 0.0).x();
         painter.drawLine(QPointF(x, axisY), QPointF(x, axisY + tickLength));
-        const QString label = tickLabel(value, layout.xTicks.step, separator);
+        const QString label = tickLabel(layout.xTicks, i, separator);
         // A rectangle centred on the tick, wide enough for any label.
         const QRectF box(x - layout.size.width(), labelTop, 2.0 * layout.size.width(), labelHeight);
         painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop, label);
@@ -119,7 +119,7 @@ void paintYAxis(QPainter& painter, const ChartLayout& layout, char separator)
         const double value = layout.yTicks.value(i);
         const double y = mapping.toPixel(0.0, value).y();
         painter.drawLine(QPointF(axisX - tickLength, y), QPointF(axisX, y));
-        const QString label = tickLabel(value, layout.yTicks.step, separator);
+        const QString label = tickLabel(layout.yTicks, i, separator);
         const QRectF box(0.0, y - labelHeight / 2.0, labelRight, labelHeight);
         painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, label);
     }

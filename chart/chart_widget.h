@@ -81,5 +81,6 @@ private:
 
     std::optional<ZoomDrag> zoomDrag_;
     std::optional<ScrollDrag> scrollDrag_;
+    // For platforms that ask for the context menu after the release.
     bool lastScrollDragScrolled_ = false;
 };

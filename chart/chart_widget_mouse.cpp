@@ -21,7 +21,7 @@ void ChartWidget::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && !scrollDrag_) {
         zoomDrag_ = ZoomDrag{pos, pos};
     } else if (event->button() == Qt::RightButton && !zoomDrag_) {
-        scrollDrag_ = ScrollDrag{pos, pos};
+        scrollDrag_ = ScrollDrag{pos, pos, false, std::nullopt};
         lastScrollDragScrolled_ = false;
     }
 }
@@ -63,7 +63,7 @@ void ChartWidget::finishZoomDrag(const ZoomDrag& drag)
     if (delta.x() < minimumDrag || std::abs(delta.y()) < minimumDrag)
         return;
     const QRectF band = QRectF(QPointF(drag.start), QPointF(drag.end)).normalized();
-    const ViewRange zoomed = currentLayout().mapping().viewUnder(band);
+    const ViewRange zoomed = plotMapping().viewUnder(band);
     if (isResolvable(zoomed))
         setManualView(zoomed);
 }
@@ -76,7 +76,7 @@ void ChartWidget::scrollTo(QPoint pos)
     if (!drag.scrolled && (pos - drag.start).manhattanLength() < minimumDrag)
         return;
     drag.scrolled = true;
-    const ViewRange scrolled = currentLayout().mapping().draggedBy(QPointF(pos - drag.last));
+    const ViewRange scrolled = plotMapping().draggedBy(QPointF(pos - drag.last));
     drag.last = pos;
     if (isResolvable(scrolled))
         setManualView(scrolled);

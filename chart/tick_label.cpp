@@ -5,13 +5,15 @@
 
 namespace {
 
-bool needsExponent(double step)
-{
-    return step < 1e-4 || step >= 1e6;
-}
-
 // Compensates log10 landing a hair beside an exact power of ten.
 constexpr double logTolerance = 1e-9;
+
+// Decided for the whole axis, so its labels do not switch style halfway.
+bool needsExponent(const AxisTicks& ticks)
+{
+    const double magnitude = std::max(std::abs(ticks.value(0)), std::abs(ticks.value(ticks.count - 1)));
+    return magnitude < 1e-3 || magnitude >= 1e7;
+}
 
 QString withoutTrailingZeros(QString number)
 {
@@ -44,10 +46,11 @@ QString scientific(double value, double step)
 
 } // namespace
 
-QString tickLabel(double value, double step, char separator)
+QString tickLabel(const AxisTicks& ticks, int i, char separator)
 {
+    const double value = ticks.value(i);
     if (value == 0.0)
         return QStringLiteral("0");
-    QString text = needsExponent(step) ? scientific(value, step) : fixed(value, step);
+    QString text = needsExponent(ticks) ? scientific(value, ticks.step) : fixed(value, ticks.step);
     return text.replace(QLatin1Char('.'), QLatin1Char(separator));
 }

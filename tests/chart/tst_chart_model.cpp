@@ -14,6 +14,7 @@
 using Points = std::vector<ChartPoint>;
 Q_DECLARE_METATYPE(Points)
 Q_DECLARE_METATYPE(AxisRange)
+Q_DECLARE_METATYPE(AxisTicks)
 
 namespace {
 
@@ -164,33 +165,36 @@ void ChartModelTest::ticksStayBoundedForUnresolvableSteps()
 
 void ChartModelTest::tickLabels_data()
 {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<double>("step");
+    QTest::addColumn<AxisTicks>("ticks");
+    QTest::addColumn<int>("index");
     QTest::addColumn<char>("separator");
     QTest::addColumn<QString>("label");
 
-    QTest::newRow("half") << 0.5 << 0.5 << ',' << "0,5";
-    QTest::newRow("whole number drops its decimals") << 1.0 << 0.5 << ',' << "1";
-    QTest::newRow("one and a half") << 1.5 << 0.5 << ',' << "1,5";
-    QTest::newRow("point separator") << 1.5 << 0.5 << '.' << "1.5";
-    QTest::newRow("rounding noise") << 3 * 0.1 << 0.1 << ',' << "0,3";
-    QTest::newRow("negative hundredths") << -1.25 << 0.05 << ',' << "-1,25";
-    QTest::newRow("negative zero") << -0.0 << 0.1 << ',' << "0";
-    QTest::newRow("no thousands separator") << 1234500.0 << 100.0 << ',' << "1234500";
-    QTest::newRow("tiny step") << 2.5e-5 << 5e-6 << ',' << "2,5E-5";
-    QTest::newRow("tiny step, rounding carries into exponent") << 10 * 0.99999999999999e-5 << 1e-5 << ','
-                                                                << "1E-4";
-    QTest::newRow("huge step") << 3e6 << 1e6 << ',' << "3E6";
-    QTest::newRow("huge step, finer mantissa") << -1.2e7 << 2e6 << '.' << "-1.2E7";
+    const AxisTicks halves{0.5, 0, 5}; // 0 .. 2
+    QTest::newRow("half") << halves << 1 << ',' << "0,5";
+    QTest::newRow("whole number drops its decimals") << halves << 2 << ',' << "1";
+    QTest::newRow("one and a half") << halves << 3 << ',' << "1,5";
+    QTest::newRow("point separator") << halves << 3 << '.' << "1.5";
+    QTest::newRow("rounding noise") << AxisTicks{0.1, 0, 11} << 3 << ',' << "0,3";
+    QTest::newRow("negative hundredths") << AxisTicks{0.05, -25, 10} << 0 << ',' << "-1,25";
+    QTest::newRow("negative zero") << AxisTicks{0.1, -0.0, 3} << 0 << ',' << "0";
+    QTest::newRow("no thousands separator") << AxisTicks{100, 12345, 3} << 0 << ',' << "1234500";
+    QTest::newRow("tiny values") << AxisTicks{5e-6, 0, 7} << 5 << ',' << "2,5E-5";
+    QTest::newRow("tiny values, rounding carries into exponent") << AxisTicks{1e-5, 0, 11} << 10 << ','
+                                                                  << "1E-4";
+    QTest::newRow("huge values") << AxisTicks{1e6, 0, 31} << 3 << ',' << "3E6";
+    QTest::newRow("huge values, finer mantissa") << AxisTicks{2e6, -6, 4} << 0 << '.' << "-1.2E7";
+    QTest::newRow("deep zoom near one stays fixed") << AxisTicks{1e-7, 7768686, 5} << 0 << ','
+                                                    << "0,7768686";
 }
 
 void ChartModelTest::tickLabels()
 {
-    QFETCH(double, value);
-    QFETCH(double, step);
+    QFETCH(AxisTicks, ticks);
+    QFETCH(int, index);
     QFETCH(char, separator);
     QFETCH(QString, label);
-    QCOMPARE(tickLabel(value, step, separator), label);
+    QCOMPARE(tickLabel(ticks, index, separator), label);
 }
 
 void ChartModelTest::autoScaleCoversAllSeries_data()

@@ -64,6 +64,8 @@ private slots:
     void deepZoomStopsWhereValuesBlur();
     void contextMenuOnlyWithoutScroll_data();
     void contextMenuOnlyWithoutScroll();
+    void rightClickThroughWindowOpensMenuOnlyWithoutScroll_data();
+    void rightClickThroughWindowOpensMenuOnlyWithoutScroll();
 
 private:
     void zoom(QPoint from, QPoint to) { drag(*chart_, Qt::LeftButton, from, to); }
@@ -300,6 +302,41 @@ void ChartMouseTest::contextMenuOnlyWithoutScroll()
     QContextMenuEvent keyboardMenu(QContextMenuEvent::Keyboard, from, chart_->mapToGlobal(from));
     QApplication::sendEvent(chart_, &keyboardMenu);
     QCOMPARE(owner_.menus + customRequests.count(), menus + 1);
+}
+
+void ChartMouseTest::rightClickThroughWindowOpensMenuOnlyWithoutScroll_data()
+{
+    QTest::addColumn<int>("moveBy");
+    QTest::addColumn<int>("menus");
+
+    QTest::newRow("click") << 0 << 1;
+    QTest::newRow("scroll") << 50 << 0;
+}
+
+// The same through a shown window, where Qt itself turns the right button
+// into a context menu request.
+void ChartMouseTest::rightClickThroughWindowOpensMenuOnlyWithoutScroll()
+{
+    QFETCH(int, moveBy);
+    QFETCH(int, menus);
+
+    owner_.resize(windowSize + QSize(20, 20));
+    chart_->move(10, 10);
+    owner_.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner_));
+    QWindow* window = owner_.windowHandle();
+    const ViewRange before = chart_->viewRange();
+
+    const QPoint from = chart_->mapTo(&owner_, QPoint(300, 200));
+    const QPoint to = from + QPoint(moveBy, 0);
+    QTest::mousePress(window, Qt::RightButton, {}, from);
+    QTest::mouseMove(window, (from + to) / 2);
+    QTest::mouseMove(window, to);
+    QTest::mouseRelease(window, Qt::RightButton, {}, to);
+
+    QCOMPARE(owner_.menus, menus);
+    QCOMPARE(chart_->viewRange() != before, moveBy != 0);
+    owner_.hide();
 }
 
 QTEST_MAIN(ChartMouseTest)

@@ -1,7 +1,9 @@
 // What the chart paints, read back from renderToImage on a widget that is
 // never shown, as the clipboard copy and the command-line tool use it.
 
+#include "chart_layout.h"
 #include "chart_test_support.h"
+#include "tick_label.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -39,6 +41,7 @@ bool isWhite(const QImage& image, QPointF logical)
 } // namespace
 
 Q_DECLARE_METATYPE(Points)
+Q_DECLARE_METATYPE(AxisRange)
 
 class ChartRenderTest : public QObject {
     Q_OBJECT
@@ -53,6 +56,8 @@ private slots:
     void responseSceneShowsAllThreeColours();
     void degenerateDataStillDrawsFramedAxes_data();
     void degenerateDataStillDrawsFramedAxes();
+    void tickLabelsKeepClearOfEachOther_data();
+    void tickLabelsKeepClearOfEachOther();
     void decimalSeparatorReachesTickLabels();
     void titleKeepsTwoLinesAndRendersCyrillic();
 
@@ -74,7 +79,7 @@ void ChartRenderTest::imageHasWidgetSizeAndWhiteBackground()
     QCOMPARE(image.size(), windowSize * image.devicePixelRatio());
 
     // Inside the plot away from lines and grid, and in the margins.
-    const QPointF belowCurve = pixelOf(chart_, 9.0, 0.3);
+    const QPointF belowCurve = pixelOf(chart_, 8.5, 0.25);
     QVERIFY(isWhite(image, belowCurve));
     QVERIFY(isWhite(image, QPointF(4, windowSize.height() / 2)));
     QVERIFY(isWhite(image, QPointF(windowSize.width() - 4, windowSize.height() / 2)));
@@ -171,6 +176,44 @@ void ChartRenderTest::degenerateDataStillDrawsFramedAxes()
         for (int x = 2; x < plotLeft - 6 && !labelled; ++x)
             labelled = image.pixelColor(imagePixel(image, QPointF(x, y))).lightness() < 100;
     QVERIFY(labelled);
+}
+
+void ChartRenderTest::tickLabelsKeepClearOfEachOther_data()
+{
+    QTest::addColumn<AxisRange>("range");
+
+    QTest::newRow("unit") << AxisRange{0, 1};
+    QTest::newRow("ten") << AxisRange{0, 10};
+    QTest::newRow("around zero") << AxisRange{-2, 2};
+    QTest::newRow("tiny") << AxisRange{0, 3e-5};
+    QTest::newRow("deep zoom") << AxisRange{0.7768686, 0.776871};
+    QTest::newRow("huge") << AxisRange{-1e12, 1e12};
+    QTest::newRow("large, not huge") << AxisRange{0, 1234567};
+}
+
+// Labels are as dense as they can be without touching: on both axes, with
+// the same range, at least three of them and none overlapping its neighbour.
+void ChartRenderTest::tickLabelsKeepClearOfEachOther()
+{
+    QFETCH(AxisRange, range);
+
+    const QFontMetricsF metrics(chart_.font());
+    const ChartLayout layout = layoutChart(windowSize, metrics, {range, range}, ChartContent{});
+    const PlotMapping mapping = layout.mapping();
+
+    const AxisTicks& x = layout.xTicks;
+    QVERIFY(x.count >= 3);
+    for (int i = 0; i + 1 < x.count; ++i) {
+        const double distance = mapping.toPixel(x.value(i + 1), 0).x() - mapping.toPixel(x.value(i), 0).x();
+        const double halfWidths = (metrics.horizontalAdvance(tickLabel(x, i, ',')) +
+                                   metrics.horizontalAdvance(tickLabel(x, i + 1, ','))) / 2.0;
+        QVERIFY2(distance >= halfWidths + 4.0, qPrintable(tickLabel(x, i, ',')));
+    }
+
+    const AxisTicks& y = layout.yTicks;
+    QVERIFY(y.count >= 3);
+    const double yDistance = mapping.toPixel(0, y.value(0)).y() - mapping.toPixel(0, y.value(1)).y();
+    QVERIFY(yDistance >= metrics.height());
 }
 
 void ChartRenderTest::decimalSeparatorReachesTickLabels()
