@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QStyleOptionHeader>
 
 CellDelegate::CellDelegate(KeyHandler keyHandler, QObject* parent)
@@ -26,7 +28,10 @@ void CellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
     header.text = index.data().toString();
     header.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
     const QStyle* style = option.widget ? option.widget->style() : QApplication::style();
+    // The style leaves its clipping behind, which would hide the next cells.
+    painter->save();
     style->drawControl(QStyle::CE_Header, &header, painter, option.widget);
+    painter->restore();
 }
 
 QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const
@@ -55,8 +60,11 @@ void CellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) cons
     const QString text = index.data(Qt::EditRole).toString();
     // Each change comes straight back from the cell; setting the same text
     // again would lose the caret and the undo history.
-    if (textEditor.toPlainText() != text)
-        textEditor.setPlainText(text);
+    if (textEditor.toPlainText() == text)
+        return;
+    // Text from the cell needs no writing back.
+    const QSignalBlocker noWriteBack(textEditor);
+    textEditor.setPlainText(text);
 }
 
 void CellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const

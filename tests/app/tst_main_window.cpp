@@ -42,6 +42,15 @@ bool hasPixelOfColour(const QImage& image, QRgb colour)
     return false;
 }
 
+int darkPixels(const QImage& image, const QRect& rect)
+{
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            count += qGray(image.pixel(x, y)) < 96;
+    return count;
+}
+
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -54,6 +63,7 @@ private slots:
     void controlsHaveTheirPlaceAndCaption_data();
     void controlsHaveTheirPlaceAndCaption();
     void gridsHaveTheirRowsAndFixedTexts();
+    void gridsDrawTheirTexts();
     void formUsesThirteenPixelSansSerif();
     void focusStartsInCoefficientGridAndTabVisitsGridsAndButton();
     void windowOpensAtStoredPlaceFittedToScreen();
@@ -166,6 +176,21 @@ void MainWindowTest::gridsHaveTheirRowsAndFixedTexts()
         QCOMPARE(grid.currentRow() + 1, 1);
         QCOMPARE(grid.currentColumn(), 1);
     }
+}
+
+void MainWindowTest::gridsDrawTheirTexts()
+{
+    StringGrid& grid = coefficients();
+    grid.setCellText(2, 1, "88");
+    const QImage image = grid.viewport()->grab().toImage();
+    // Inside the grid lines.
+    const auto cell = [&grid](int row, int column) {
+        return grid.visualRect(grid.model()->index(row - 1, column)).adjusted(2, 2, -2, -2);
+    };
+    QVERIFY(darkPixels(image, cell(2, 1)) > 0);
+    QCOMPARE(darkPixels(image, cell(3, 1)), 0);
+    // Names in the usual text colour, not greyed out.
+    QVERIFY(darkPixels(image, cell(3, 0)) > 0);
 }
 
 void MainWindowTest::formUsesThirteenPixelSansSerif()
