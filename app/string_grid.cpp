@@ -58,12 +58,13 @@ void StringGrid::setFixedTexts(const QStringList& header, const QStringList& nam
     setHorizontalHeaderLabels(header);
     // The header row is a row like the others.
     horizontalHeader()->setFixedHeight(verticalHeader()->defaultSectionSize());
-    for (int row = 1; row <= names.size(); ++row)
-        setItem(row - 1, 0, fixedItem(names[row - 1]));
-    for (int row = 0; row < rowCount(); ++row)
+    // The table's rows are the grid's rows below the header row.
+    for (int tableRow = 0; tableRow < names.size(); ++tableRow)
+        setItem(tableRow, 0, fixedItem(names[tableRow]));
+    for (int tableRow = 0; tableRow < rowCount(); ++tableRow)
         for (int column = 1; column < columnCount(); ++column)
-            setItem(row, column, valueItem());
-    setCurrentCell(0, 1);
+            setItem(tableRow, column, valueItem());
+    setCurrentIndex(cellIndex(1, 1));
 }
 
 QModelIndex StringGrid::cellIndex(int row, int column) const
