@@ -27,6 +27,7 @@ private slots:
     void tabLeavesGridClosingEditor();
     void clickOnCurrentCellOpensEditorWithTextSelected();
     void clickOnAnotherValueCellMovesThereAndClosesEditor();
+    void doubleClickOnAnotherValueCellOpensIt();
     void clickOnFixedCellChangesNothing_data();
     void clickOnFixedCellChangesNothing();
     void columnsCannotBeResizedWithMouse();
@@ -200,6 +201,16 @@ void GridEditingTest::clickOnAnotherValueCellMovesThereAndClosesEditor()
     QVERIFY(parameters().hasFocus());
     QCOMPARE(currentRow(parameters()), 2);
     QVERIFY(!openEditor(parameters()));
+}
+
+void GridEditingTest::doubleClickOnAnotherValueCellOpensIt()
+{
+    coefficients().setCellText(4, 1, "9");
+    QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, cellCentre(*form, coefficients(), 4, 1));
+    QCOMPARE(currentRow(coefficients()), 4);
+    QPlainTextEdit* editor = openEditor(coefficients());
+    QVERIFY(editor);
+    QCOMPARE(editor->textCursor().selectedText(), "9");
 }
 
 void GridEditingTest::clickOnFixedCellChangesNothing_data()
