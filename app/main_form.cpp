@@ -52,7 +52,10 @@ TMainForm::TMainForm(QWidget* parent)
     ui->StringGrid2->setColumnWidth(0, 61);
     ui->StringGrid2->setColumnWidth(1, 80);
 
-    connect(ui->Button1, &QPushButton::clicked, this, &TMainForm::Button1Click);
+    // Queued, so that an error unwinds through the event dispatch alone and not
+    // through the button's mouse handling, which Qt builds without cleanup
+    // for exceptions.
+    connect(ui->Button1, &QPushButton::clicked, this, &TMainForm::Button1Click, Qt::QueuedConnection);
     connect(ui->StringGrid1, &StringGrid::keyPress, this, &TMainForm::StringGrid1KeyPress);
     connect(ui->StringGrid2, &StringGrid::keyPress, this, &TMainForm::StringGrid2KeyPress);
     connect(ui->Chart, &QWidget::customContextMenuRequested, this, &TMainForm::ChartContextPopup);
