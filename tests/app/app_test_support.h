@@ -5,14 +5,17 @@
 #pragma once
 
 #include "application.h"
+#include "chart_widget.h"
 #include "main_form.h"
 #include "string_grid.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -184,6 +187,20 @@ private:
     }
 
     QTimer timer_;
+};
+
+// The base of a suite on the main window: the window its init() opens, and
+// its controls by name.
+class FormTest : public QObject {
+protected:
+    std::unique_ptr<TMainForm> form;
+
+    QPushButton& button() { return control<QPushButton>(*form, "Button1"); }
+    QLabel& label() { return control<QLabel>(*form, "Label1"); }
+    ChartWidget& chart() { return control<ChartWidget>(*form, "Chart"); }
+    StringGrid& coefficients() { return control<StringGrid>(*form, "StringGrid1"); }
+    StringGrid& parameters() { return control<StringGrid>(*form, "StringGrid2"); }
+    void clickButton() { click(*form, centreOf(*form, button())); }
 };
 
 } // namespace app_test

@@ -12,7 +12,7 @@
 
 using namespace app_test;
 
-class ErrorReportingTest : public QObject {
+class ErrorReportingTest : public FormTest {
     Q_OBJECT
 
 private slots:
@@ -24,15 +24,6 @@ private slots:
     void pastedMarkupShowsAsText();
     void boxWithManyPastedLinesStaysOnScreen();
     void cursorIsRestoredAfterError();
-
-private:
-    QLabel& label() { return control<QLabel>(*form, "Label1"); }
-    ChartWidget& chart() { return control<ChartWidget>(*form, "Chart"); }
-    StringGrid& coefficients() { return control<StringGrid>(*form, "StringGrid1"); }
-    StringGrid& parameters() { return control<StringGrid>(*form, "StringGrid2"); }
-    void clickButton() { click(*form, centreOf(*form, control<QPushButton>(*form, "Button1"))); }
-
-    std::unique_ptr<TMainForm> form;
 };
 
 void ErrorReportingTest::init()

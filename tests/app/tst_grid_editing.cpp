@@ -13,7 +13,7 @@
 
 using namespace app_test;
 
-class GridEditingTest : public QObject {
+class GridEditingTest : public FormTest {
     Q_OBJECT
 
 private slots:
@@ -32,12 +32,6 @@ private slots:
     void clickOnFixedCellChangesNothing();
     void columnsCannotBeResizedWithMouse();
     void pasteFromEditorMenuBypassesFilter();
-
-private:
-    StringGrid& coefficients() { return control<StringGrid>(*form, "StringGrid1"); }
-    StringGrid& parameters() { return control<StringGrid>(*form, "StringGrid2"); }
-
-    std::unique_ptr<TMainForm> form;
 };
 
 void GridEditingTest::init()
@@ -269,10 +263,10 @@ void GridEditingTest::pasteFromEditorMenuBypassesFilter()
     QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(paste).center());
     QCOMPARE(coefficients().cellText(8, 1), "-1");
 
-    click(*form, centreOf(*form, control<QPushButton>(*form, "Button1")));
-    QCOMPARE(control<QLabel>(*form, "Label1").text(), "Время п/п: 6,2952 сек");
+    clickButton();
+    QCOMPARE(label().text(), "Время п/п: 6,2952 сек");
     // b3 = -1: the response settles at -1, its band around -1.05 and -0.95.
-    const ViewRange view = control<ChartWidget>(*form, "Chart").viewRange();
+    const ViewRange view = chart().viewRange();
     QVERIFY2(view.y.min < -1.04 && view.y.max < 0.1, qPrintable(QString("y %1..%2").arg(view.y.min).arg(view.y.max)));
 }
 

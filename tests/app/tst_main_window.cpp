@@ -53,7 +53,7 @@ int darkPixels(const QImage& image, const QRect& rect)
 
 } // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public FormTest {
     Q_OBJECT
 
 private slots:
@@ -83,15 +83,7 @@ private slots:
     void localeChangeRereadsSeparator();
 
 private:
-    QPushButton& button() { return control<QPushButton>(*form, "Button1"); }
-    QLabel& label() { return control<QLabel>(*form, "Label1"); }
-    ChartWidget& chart() { return control<ChartWidget>(*form, "Chart"); }
-    StringGrid& coefficients() { return control<StringGrid>(*form, "StringGrid1"); }
-    StringGrid& parameters() { return control<StringGrid>(*form, "StringGrid2"); }
-    void clickButton() { click(*form, centreOf(*form, button())); }
     void rightClickChartAt(QPoint chartPos) { click(*form, chart().mapTo(form.get(), chartPos), Qt::RightButton); }
-
-    std::unique_ptr<TMainForm> form;
 };
 
 void MainWindowTest::init()

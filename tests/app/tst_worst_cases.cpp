@@ -14,7 +14,7 @@
 
 using namespace app_test;
 
-class WorstCasesTest : public QObject {
+class WorstCasesTest : public FormTest {
     Q_OBJECT
 
 private slots:
@@ -27,11 +27,6 @@ private slots:
     void hundredCalculationsLeaveExactlyTheLastRunsPoints();
 
 private:
-    QLabel& label() { return control<QLabel>(*form, "Label1"); }
-    ChartWidget& chart() { return control<ChartWidget>(*form, "Chart"); }
-    StringGrid& coefficients() { return control<StringGrid>(*form, "StringGrid1"); }
-    void clickButton() { click(*form, centreOf(*form, control<QPushButton>(*form, "Button1"))); }
-
     // Pastes over the text of coefficient a0 through its editor, as a user
     // can: a click on the current cell puts the focus in the grid, Up keys
     // reach a0 (closing any editor), and a discarded character opens it with
@@ -52,12 +47,12 @@ private:
         clickButton();
         if (!QTest::qWaitFor([&] { return watcher.seen.has_value(); }, 5000))
             return {};
-        QTest::qWaitFor([] { return !QApplication::activeModalWidget(); });
+        if (!QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }))
+            return {};
         QTest::qWaitForWindowActive(form.get());
         return watcher.seen->text;
     }
 
-    std::unique_ptr<TMainForm> form;
 };
 
 void WorstCasesTest::init()
