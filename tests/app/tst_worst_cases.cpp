@@ -49,7 +49,8 @@ private:
             return {};
         if (!QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }))
             return {};
-        QTest::qWaitForWindowActive(form.get());
+        if (!QTest::qWaitForWindowActive(form.get()))
+            return {};
         return watcher.seen->text;
     }
 
